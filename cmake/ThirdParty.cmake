@@ -9,6 +9,15 @@ if(WIN32)
   endif()
   set(ENV{PKG_CONFIG_LIBDIR} "${THIRDPARTY_WIN32_PREFIX}/lib/pkgconfig")
   set(ENV{PKG_CONFIG_PATH} "")
+elseif(CODEC_NATIVE_PREFIX)
+  # The AMR codec built with -O3 (scripts/build-codec-native), where it is;
+  # otherwise Debian's.
+  if(EXISTS "${CODEC_NATIVE_PREFIX}/lib/pkgconfig/opencore-amrnb.pc")
+    set(ENV{PKG_CONFIG_PATH} "${CODEC_NATIVE_PREFIX}/lib/pkgconfig:$ENV{PKG_CONFIG_PATH}")
+    message(STATUS "AMR codec: ${CODEC_NATIVE_PREFIX}")
+  else()
+    message(STATUS "AMR codec: Debian's (scripts/build-codec-native makes a faster one)")
+  endif()
 endif()
 
 pkg_check_modules(AMRNB REQUIRED IMPORTED_TARGET opencore-amrnb)

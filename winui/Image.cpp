@@ -1,0 +1,54 @@
+#include "Image.h"
+
+#include <algorithm>
+
+#include "JpegPicture.h"
+#include "Utf8.h"
+
+namespace winui {
+
+void DrawPicture(HDC dc, HBITMAP picture, int x, int y, const RECT& clip) {
+  BITMAP info{};
+  if (!picture || !GetObjectW(picture, sizeof(info), &info)) return;
+  RECT target{x, y, x + info.bmWidth, y + info.bmHeight};
+  if (!IntersectRect(&target, &target, &clip)) return;
+  UniqueMemoryDc source(CreateCompatibleDC(dc));
+  SelectObjectScope selected(source.get(), picture);
+  BitBlt(dc, target.left, target.top, target.right - target.left, target.bottom - target.top, source.get(),
+         target.left - x, target.top - y, SRCCOPY);
+}
+
+SIZE Image::PictureSize() const {
+  BITMAP info{};
+  if (!picture_ || !GetObjectW(picture_.get(), sizeof(info), &info)) return {0, 0};
+  return {info.bmWidth, info.bmHeight};
+}
+
+bool Image::CreateWindowFor(CreateArgs args) {
+  if (record().picture) {
+    const std::wstring name = WideFromUtf8(record().picture);
+    HINSTANCE module = GetModuleHandleW(nullptr);
+    picture_.reset(static_cast<HBITMAP>(LoadImageW(module, name.c_str(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+    if (!picture_) picture_ = LoadJpegResource(module, name.c_str());
+  }
+  // A picture that cannot be had leaves the holder empty; the form works on.
+  return CreateOwnClass(args);
+}
+
+LRESULT Image::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_ERASEBKGND:
+      return 1;
+    case WM_PAINT: {
+      PaintScope paint(hwnd);
+      RECT client;
+      GetClientRect(hwnd, &client);
+      FillSolid(paint.dc, client, BackgroundColour());
+      DrawPicture(paint.dc, picture_.get(), 0, 0, client);
+      return 0;
+    }
+  }
+  return Control::HandleMessage(message, wParam, lParam);
+}
+
+}  // namespace winui
