@@ -1,10 +1,12 @@
 // The floor for the converter's timings: the same codec calls over audio
-// already in memory, with nothing around them. Prints the loop's seconds.
+// already in memory, with nothing around them. Prints the loop's wall and
+// processor seconds.
 //   codec_floor encode IN.wav [--dtx]   (8000 Hz mono 16-bit, MR102)
 //   codec_floor decode IN.amr           (AMR-NB storage)
 #include <sndfile.h>
 
 #include <chrono>
+#include <ctime>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
@@ -19,9 +21,14 @@ extern "C" {
 
 namespace {
 
-double Seconds(std::chrono::steady_clock::time_point since) {
-  return std::chrono::duration<double>(std::chrono::steady_clock::now() - since).count();
-}
+struct Stopwatch {
+  std::chrono::steady_clock::time_point wall = std::chrono::steady_clock::now();
+  std::clock_t processor = std::clock();
+  void Print() const {
+    std::printf("%.3f %.3f\n", std::chrono::duration<double>(std::chrono::steady_clock::now() - wall).count(),
+                static_cast<double>(std::clock() - processor) / CLOCKS_PER_SEC);
+  }
+};
 
 int Encode(const char* path, bool dtx) {
   SF_INFO info = {};
@@ -36,15 +43,14 @@ int Encode(const char* path, bool dtx) {
   samples.resize(samples.size() / 160 * 160);
   std::vector<unsigned char> coded(samples.size() / 160 * 32);
 
-  const auto start = std::chrono::steady_clock::now();
+  const Stopwatch stopwatch;
   void* encoder = Encoder_Interface_init(dtx ? 1 : 0);
   size_t size = 0;
   for (size_t i = 0; i < samples.size(); i += 160) {
     size += static_cast<size_t>(Encoder_Interface_Encode(encoder, MR102, &samples[i], &coded[size], 0));
   }
   Encoder_Interface_exit(encoder);
-  const double seconds = Seconds(start);
-  std::printf("%.3f\n", seconds);
+  stopwatch.Print();
   std::fprintf(stderr, "%zu frames, %zu bytes\n", samples.size() / 160, size);
   return 0;
 }
@@ -66,12 +72,11 @@ int Decode(const char* path) {
   }
   std::vector<short> samples(frames.size() * 160);
 
-  const auto start = std::chrono::steady_clock::now();
+  const Stopwatch stopwatch;
   void* decoder = Decoder_Interface_init();
   for (size_t i = 0; i < frames.size(); ++i) Decoder_Interface_Decode(decoder, &bytes[frames[i]], &samples[i * 160], 0);
   Decoder_Interface_exit(decoder);
-  const double seconds = Seconds(start);
-  std::printf("%.3f\n", seconds);
+  stopwatch.Print();
   std::fprintf(stderr, "%zu frames\n", frames.size());
   return 0;
 }

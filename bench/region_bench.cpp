@@ -36,9 +36,9 @@ double MedianMilliseconds(int runs, Build build) {
 
 int wmain(int argc, wchar_t** argv) {
   HBITMAP picture = argc > 1 ? static_cast<HBITMAP>(LoadImageW(nullptr, argv[1], IMAGE_BITMAP, 0, 0,
-                                                                LR_LOADFROMFILE | LR_CREATEDIBSECTION))
+                                                               LR_LOADFROMFILE | LR_CREATEDIBSECTION))
                              : static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), L"ABOUT_BACKGROUND",
-                                                                IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+                                                               IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
   if (picture == nullptr) {
     std::fprintf(stderr, "region_bench: cannot load the picture\n");
     return 2;

@@ -11,7 +11,15 @@ if(NOT CMAKE_C_COMPILER OR NOT CMAKE_CXX_COMPILER OR NOT CMAKE_RC_COMPILER)
   message(FATAL_ERROR "mingw-w64 for i686 not found: install g++-mingw-w64-i686-posix (scripts/test does)")
 endif()
 
-# The cross-built third-party libraries live in a cache prefix outside the tree.
+# The cross-built third-party libraries live in a cache prefix outside the
+# tree, where scripts/build-thirdparty-win32 puts them.
+if(NOT THIRDPARTY_WIN32_PREFIX)
+  if(DEFINED ENV{CONVERTER_THIRDPARTY_CACHE})
+    set(THIRDPARTY_WIN32_PREFIX "$ENV{CONVERTER_THIRDPARTY_CACHE}/win32")
+  else()
+    set(THIRDPARTY_WIN32_PREFIX "$ENV{HOME}/.cache/converter-thirdparty/win32")
+  endif()
+endif()
 set(CMAKE_FIND_ROOT_PATH /usr/${_triple} ${THIRDPARTY_WIN32_PREFIX})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)

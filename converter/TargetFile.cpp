@@ -23,6 +23,11 @@
 namespace {
 
 constexpr size_t kBufferSize = 256 * 1024;
+#ifdef _WIN32
+constexpr char kSeparators[] = "\\/:";
+#else
+constexpr char kSeparators[] = "/";
+#endif
 
 // The temporary file that an interruption has to remove; one conversion
 // per process, so one slot. Plain storage: a signal handler reads it.
@@ -41,9 +46,20 @@ std::string TemporaryNameFor(const std::string& target, unsigned attempt) {
   const unsigned long process = static_cast<unsigned long>(getpid());
 #endif
   char suffix[64];
-  std::snprintf(suffix, sizeof suffix, ".%lx%04llx%u.tmp", process, static_cast<unsigned long long>(now) & 0xFFFF,
-                attempt);
-  return target + suffix;
+  const int suffixLength = std::snprintf(suffix, sizeof suffix, ".%lx%04llx%u.tmp", process,
+                                         static_cast<unsigned long long>(now) & 0xFFFF, attempt);
+  // A target name as long as the file system allows must still get a
+  // temporary name that fits: cut its name part, at a character's start, to
+  // 255 bytes, the limit of ext4; in UTF-16 such a name takes at most 255
+  // units, the limit of NTFS.
+  const size_t nameStart = target.find_last_of(kSeparators) + 1;  // npos + 1 is 0
+  const size_t room = 255 - static_cast<size_t>(suffixLength);
+  size_t cut = target.size();
+  if (cut - nameStart > room) {
+    cut = nameStart + room;
+    while (cut > nameStart && (static_cast<unsigned char>(target[cut]) & 0xC0) == 0x80) --cut;
+  }
+  return target.substr(0, cut) + suffix;
 }
 
 }  // namespace

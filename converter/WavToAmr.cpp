@@ -1,11 +1,14 @@
 #include "WavToAmr.h"
 
 #include <algorithm>
+#include <exception>
 #include <memory>
 #include <stdexcept>
+#include <thread>
 #include <vector>
 
 #include "AmrStorage.h"
+#include "BlockQueue.h"
 #include "ConversionFailure.h"
 #include "TelephoneSignal.h"
 #include "WavReader.h"
@@ -46,6 +49,57 @@ class FrameEncoder {
   uint64_t frames_ = 0;
 };
 
+struct SignalBlock {
+  std::vector<int16_t> samples;
+  uint64_t framesRead = 0;  // of the input, up to the end of this block
+};
+
+// The producing side: WAV frames through the TelephoneSignal, in blocks.
+class SignalBlocks {
+ public:
+  SignalBlocks(WavReader& wav, TelephoneSignal& signal, size_t chunkFrames)
+      : queue(4), thread_([this, &wav, &signal, chunkFrames] { Produce(wav, signal, chunkFrames); }) {}
+
+  ~SignalBlocks() {
+    if (!thread_.joinable()) return;
+    queue.Stop();  // the encoding side failed: the reading side gives up
+    thread_.join();
+  }
+
+  // A failure of the reading side, once the queue has run dry.
+  void Rethrow() {
+    thread_.join();
+    if (failure_) std::rethrow_exception(failure_);
+  }
+
+  BlockQueue<SignalBlock> queue;
+
+ private:
+  void Produce(WavReader& wav, TelephoneSignal& signal, size_t chunkFrames) {
+    try {
+      std::vector<float> chunk(chunkFrames * static_cast<size_t>(wav.channels()));
+      SignalBlock block;
+      for (;;) {
+        const size_t got = wav.ReadFloats(chunk.data(), chunkFrames);
+        if (got == 0) break;
+        block.samples.clear();
+        signal.Push(chunk.data(), got, block.samples);
+        block.framesRead += got;
+        if (!queue.Push(block)) return;
+      }
+      block.samples.clear();
+      signal.Finish(block.samples);
+      queue.Push(std::move(block));
+    } catch (...) {
+      failure_ = std::current_exception();
+    }
+    queue.Finish();
+  }
+
+  std::exception_ptr failure_;
+  std::thread thread_;  // last: it starts once everything above exists
+};
+
 }  // namespace
 
 WavToAmrOutcome ConvertWavToAmr(ByteSource& source, const std::string& sourceName, ByteSink& target,
@@ -76,23 +130,23 @@ WavToAmrOutcome ConvertWavToAmr(ByteSource& source, const std::string& sourceNam
       if (progress != nullptr) progress->Update(done, wav.frames());
     }
   } else {
-    std::unique_ptr<TelephoneSignal> made;
+    // Reading, mixing and resampling run on a thread of their own beside
+    // the encoder, which is most of the work; a few blocks in between
+    // keep the memory flat.
+    std::unique_ptr<TelephoneSignal> signal;
     try {
-      made = std::make_unique<TelephoneSignal>(wav.sampleRate(), wav.channels());
+      signal = std::make_unique<TelephoneSignal>(wav.sampleRate(), wav.channels());
     } catch (const std::runtime_error&) {
       throw ConversionFailure(FailureKind::DamagedWav, sourceName, "sample rate");  // one the resampler refuses
     }
-    TelephoneSignal& signal = *made;
-    std::vector<float> chunk(chunkFrames * channels);
-    for (;;) {
-      const size_t got = wav.ReadFloats(chunk.data(), chunkFrames);
-      if (got == 0) break;
-      signal.Push(chunk.data(), got, pending);
+    SignalBlocks blocks(wav, *signal, chunkFrames);
+    SignalBlock block;
+    while (blocks.queue.Pop(block)) {
+      pending.insert(pending.end(), block.samples.begin(), block.samples.end());
       encoder.EncodeWhole(pending);
-      done += got;
-      if (progress != nullptr) progress->Update(done, wav.frames());
+      if (progress != nullptr) progress->Update(block.framesRead, wav.frames());
     }
-    signal.Finish(pending);
+    blocks.Rethrow();
   }
   encoder.EncodeWhole(pending);
   encoder.EncodeLast(pending);

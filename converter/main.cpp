@@ -7,8 +7,9 @@
 #include "TargetFile.h"
 
 #ifdef _WIN32
-#include <shellapi.h>
 #include <windows.h>
+// after windows.h, which it needs
+#include <shellapi.h>
 
 #include "Utf8.h"
 

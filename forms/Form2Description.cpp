@@ -21,6 +21,8 @@ constexpr FontRecord kTownFont = ArialFont(true, false, false, colours::Blue);
 constexpr FontRecord kNavyBold{nullptr, 0, true, false, false, DEFAULT_CHARSET, colours::Navy};
 constexpr FontRecord kBold{nullptr, 0, true, false, false, DEFAULT_CHARSET, colours::WindowText};
 
+// One control a record, as the window is read.
+// clang-format off
 const ControlRecord kControls[] = {
     {.name = "Bevel1", .kind = ControlKind::Bevel, .left = 40, .top = 48, .width = 305, .height = 89,
      .flags = flags::Transparent},
@@ -47,6 +49,7 @@ const ControlRecord kControls[] = {
     {.name = "Label6", .kind = ControlKind::Label, .left = 136, .top = 144, .width = 140, .height = 14,
      .caption = "E-mail: converter@example.org", .font = kMailFont, .onClick = "Click_Mail",
      .onMouseMove = "MoveMail"},
+    // One column wider than its holder: drawn unscaled, its last column cut.
     {.name = "Image2", .kind = ControlKind::Image, .left = 120, .top = 80, .width = 137, .height = 49,
      .picture = "ABOUT_LOGO"},
     {.name = "Label7", .kind = ControlKind::Label, .left = 48, .top = 80, .width = 56, .height = 13,
@@ -60,6 +63,7 @@ const MenuRecord kPopupMenu[] = {
     {.name = "N1", .level = 0, .caption = "-"},
     {.name = "N2", .level = 0, .caption = "Выход", .onClick = "N2Click"},
 };
+// clang-format on
 
 }  // namespace
 

@@ -11,6 +11,11 @@ namespace {
 const char kFilter[] = "All support files|*amr;*.wav";
 const char kNoSourceMessage[] = "Выберите *.amr или *.wav файл";
 const char kConverterFile[] = "converter.exe";
+const char kTooLongMessage[] = "Слишком длинное имя файла";
+// The longest command line the system starts, its NUL included; the shell
+// makes it of the program's quoted path, a blank and the parameters. Some
+// shells cut a longer one, which could leave a shorter, other target name.
+constexpr size_t kLongestCommandLine = 32767;
 
 }  // namespace
 
@@ -93,6 +98,10 @@ void TForm1::Convert() {
 // runs instead, and in the program's folder, where the bare names lie.
 void TForm1::StartConverter(const std::string& parameters) {
   const std::string folder = ProgramFolder();
-  winui::CurrentSystemRequests().Shell(
-      {hwnd, std::nullopt, MakePChar(folder + kConverterFile), MakePChar(parameters), MakePChar(folder), SW_SHOW});
+  const std::wstring file = MakePChar(folder + kConverterFile), text = MakePChar(parameters);
+  if (file.size() + text.size() + 4 > kLongestCommandLine) {
+    winui::ShowMessageBox(hwnd, kTooLongMessage, application().title, MB_OK);
+    return;
+  }
+  winui::CurrentSystemRequests().Shell({hwnd, std::nullopt, file, text, MakePChar(folder), SW_SHOW});
 }

@@ -22,6 +22,7 @@ TForm2::TForm2(winui::Application& application) : Form(application, "Form2") {
 
 winui::Event TForm2::Handler(std::string_view name) {
   using Method = void (TForm2::*)(winui::Component&);
+  // clang-format off
   static const std::pair<const char*, Method> kHandlers[] = {
       {"FormCreate", &TForm2::FormCreate},
       {"Move", &TForm2::Move},
@@ -31,6 +32,8 @@ winui::Event TForm2::Handler(std::string_view name) {
       {"SpeedButton1Click", &TForm2::SpeedButton1Click},
       {"N2Click", &TForm2::N2Click},
   };
+  // clang-format on
+
   for (const auto& [handlerName, method] : kHandlers) {
     if (name == handlerName) return [this, method = method](winui::Component& sender) { (this->*method)(sender); };
   }
@@ -125,9 +128,7 @@ void TForm2::OnMouseDown(winui::MouseButton button, WPARAM keys, int x, int y) {
 
 void TForm2::OnMouseMove(WPARAM keys, int x, int y) { FormMouseMove(*this, keys, x, y); }
 
-void TForm2::OnMouseUp(winui::MouseButton button, WPARAM keys, int x, int y) {
-  FormMouseUp(*this, button, keys, x, y);
-}
+void TForm2::OnMouseUp(winui::MouseButton button, WPARAM keys, int x, int y) { FormMouseUp(*this, button, keys, x, y); }
 
 LRESULT TForm2::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   // The capture taken from us (another window, a menu, Alt+Tab) means the

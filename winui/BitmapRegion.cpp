@@ -52,8 +52,8 @@ bool ReadBitmapPixels(HBITMAP picture, BitmapPixels& out) {
   std::vector<std::uint32_t> pixels(static_cast<std::size_t>(info.bmWidth) * static_cast<std::size_t>(info.bmHeight));
   // Any DC will do for a 32-bit request; a memory DC spares the screen's.
   HDC surface = CreateCompatibleDC(nullptr);
-  const int rows = GetDIBits(surface, picture, 0, static_cast<UINT>(info.bmHeight), pixels.data(), &request,
-                             DIB_RGB_COLORS);
+  const int rows =
+      GetDIBits(surface, picture, 0, static_cast<UINT>(info.bmHeight), pixels.data(), &request, DIB_RGB_COLORS);
   DeleteDC(surface);
   if (rows != info.bmHeight) return false;
 

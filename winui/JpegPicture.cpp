@@ -1,9 +1,9 @@
 #include "JpegPicture.h"
 
+#include <jpeglib.h>
+
 #include <csetjmp>
 #include <cstdio>  // jpeglib.h needs FILE declared first
-
-#include <jpeglib.h>
 
 namespace winui {
 

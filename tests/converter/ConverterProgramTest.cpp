@@ -2,22 +2,9 @@
 // Cyrillic names and names beginning with "-", relative to its folder.
 #include <gtest/gtest.h>
 
-#include <cmath>
-
 #include "TestSupport.h"
-#include "WavWriter.h"
 
 namespace {
-
-std::vector<uint8_t> ToneWav() {
-  MemorySink sink;
-  WavWriter wav(sink, 8000, "tone.wav");
-  std::vector<int16_t> tone(4000);
-  for (size_t i = 0; i < tone.size(); ++i) tone[i] = static_cast<int16_t>(6000 * std::sin(i * 0.2));
-  wav.Append(tone.data(), tone.size());
-  wav.Finish();
-  return sink.bytes();
-}
 
 TEST(ConverterProgram, ConvertsNamesWithBlanksCyrillicAndLeadingDashesBothWays) {
   const fs::path folder = ScratchFolder();
@@ -32,7 +19,7 @@ TEST(ConverterProgram, ConvertsNamesWithBlanksCyrillicAndLeadingDashesBothWays) 
     if (std::string(wav).find('"') != std::string::npos) continue;  // no such names on Windows
 #endif
     SCOPED_TRACE(wav);
-    WriteBytes(folder / PathOf(wav), ToneWav());
+    WriteBytes(folder / PathOf(wav), ToneWav(4000));
     const ProgramRun encode = RunConverterProgram({"wav2amr", wav, amr, "MR102"}, folder);
     EXPECT_EQ(encode.exitCode, 0) << encode.error;
     EXPECT_EQ(encode.error, "");

@@ -8,23 +8,15 @@
 #include "Messages.h"
 #include "ProgressLine.h"
 #include "TestSupport.h"
-#include "WavWriter.h"
 
 #ifndef _WIN32
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
 #include <unistd.h>
 #endif
 
 namespace {
-
-std::vector<uint8_t> ToneWav(size_t samples) {
-  MemorySink sink;
-  WavWriter wav(sink, 8000, "tone.wav");
-  std::vector<int16_t> tone(samples);
-  for (size_t i = 0; i < samples; ++i) tone[i] = static_cast<int16_t>(8000 * std::sin(i * 0.3));
-  wav.Append(tone.data(), tone.size());
-  wav.Finish();
-  return sink.bytes();
-}
 
 std::vector<uint8_t> SmallAmr() {
   std::vector<uint8_t> bytes = Bytes("#!AMR\n");
@@ -191,6 +183,37 @@ TEST_F(ConverterRun, HelpAndVersionGoToStandardOutput) {
   EXPECT_EQ(version.out.rfind("converter ", 0), 0u);
   EXPECT_EQ(help.error + version.error, "");
 }
+
+#ifndef _WIN32
+// A write that fails halfway (here at a file size limit, which the system
+// reports like a full disk) leaves neither a partial file nor a changed one.
+TEST_F(ConverterRun, AWriteThatFailsHalfwayLeavesTheOldTarget) {
+  const fs::path& folder = folder_;
+  WriteBytes(folder / "in.wav", ToneWav(4000));
+  WriteBytes(folder / "out.wav", Bytes("old"));
+  RecordingConsole encoding;
+  ASSERT_EQ(RunConverter({"wav2amr", Utf8(folder / "in.wav"), Utf8(folder / "in.amr"), "MR122"}, encoding), 0);
+  const pid_t child = fork();
+  if (child == 0) {
+    const rlimit limit = {4096, 4096};  // the decoded WAV is 8044 bytes
+    setrlimit(RLIMIT_FSIZE, &limit);
+    signal(SIGXFSZ, SIG_IGN);
+    RecordingConsole console;
+    const int code = RunConverter({"amr2wav", Utf8(folder / "in.amr"), Utf8(folder / "out.wav")}, console);
+    WriteBytes(folder / "message", Bytes(console.error));
+    _exit(code);
+  }
+  int status = 0;
+  ASSERT_EQ(waitpid(child, &status, 0), child);
+  ASSERT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), 1);
+  const std::vector<uint8_t> message = ReadBytes(folder / "message");
+  EXPECT_EQ(std::string(message.begin(), message.end()),
+            "Нельзя записать файл «" + Utf8(folder / "out.wav") + "»: на диске не хватает места.\n");
+  EXPECT_EQ(ReadBytes(folder / "out.wav"), Bytes("old"));
+  EXPECT_EQ(FolderEntries(folder), (std::vector<std::string>{"in.amr", "in.wav", "message", "out.wav"}));
+}
+#endif
 
 #ifndef _WIN32
 TEST_F(ConverterRun, AFolderThatCannotBeWrittenKeepsItsTarget) {

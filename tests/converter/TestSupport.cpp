@@ -10,6 +10,7 @@
 #include "ByteStreams.h"
 #include "ConversionFailure.h"
 #include "WavReader.h"
+#include "WavWriter.h"
 
 #ifdef _WIN32
 #include <windows.h>
@@ -49,6 +50,16 @@ void WriteBytes(const fs::path& path, const std::vector<uint8_t>& bytes) {
 }
 
 std::vector<uint8_t> Bytes(const std::string& text) { return std::vector<uint8_t>(text.begin(), text.end()); }
+
+std::vector<uint8_t> ToneWav(size_t samples) {
+  MemorySink sink;
+  WavWriter wav(sink, 8000, "tone.wav");
+  std::vector<int16_t> tone(samples);
+  for (size_t i = 0; i < samples; ++i) tone[i] = static_cast<int16_t>(8000 * std::sin(i * 0.3));
+  wav.Append(tone.data(), tone.size());
+  wav.Finish();
+  return sink.bytes();
+}
 
 std::vector<std::string> FolderEntries(const fs::path& folder) {
   std::vector<std::string> names;

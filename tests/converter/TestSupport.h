@@ -21,6 +21,8 @@ fs::path PathOf(const std::string& utf8);
 std::vector<uint8_t> ReadBytes(const fs::path& path);
 void WriteBytes(const fs::path& path, const std::vector<uint8_t>& bytes);
 std::vector<uint8_t> Bytes(const std::string& text);
+// An 8000 Hz mono 16-bit WAV of a plain tone.
+std::vector<uint8_t> ToneWav(size_t samples);
 // Names in a folder, sorted.
 std::vector<std::string> FolderEntries(const fs::path& folder);
 

@@ -357,11 +357,16 @@ namespace {
 // A logo that cannot be decoded is simply not drawn; the window works on.
 TEST(PictureHolder, LeavesADamagedLogoUndrawnAndTheWindowWorking) {
   static const winui::ControlRecord kControls[] = {
-      {.name = "Image2", .kind = winui::ControlKind::Image, .left = 10, .top = 10, .width = 137, .height = 49,
+      {.name = "Image2",
+       .kind = winui::ControlKind::Image,
+       .left = 10,
+       .top = 10,
+       .width = 137,
+       .height = 49,
        .picture = "DAMAGED_LOGO"},
   };
-  static const winui::FormRecord kDescription{.name = "Damaged", .caption = "Damaged", .clientWidth = 200,
-                                              .clientHeight = 100, .controls = kControls};
+  static const winui::FormRecord kDescription{
+      .name = "Damaged", .caption = "Damaged", .clientWidth = 200, .clientHeight = 100, .controls = kControls};
   winui::Application application;
   winui::Form& form = application.CreateForm<winui::Form>("Damaged");
   ASSERT_TRUE(form.Build(kDescription));

@@ -50,10 +50,14 @@ TEST(BitmapToRegion, MatchesThePerPixelMethodOnABusyPicture) {
     if (x == 0 && y == 0) return kWhite;
     switch (pick(random)) {
       case 0:
-      case 1: return kWhite;
-      case 2: return RGB(255, 255, 254);
-      case 3: return RGB(40, 40, 40);
-      default: return RGB(128, 128, 128);
+      case 1:
+        return kWhite;
+      case 2:
+        return RGB(255, 255, 254);
+      case 3:
+        return RGB(40, 40, 40);
+      default:
+        return RGB(128, 128, 128);
     }
   });
   ASSERT_TRUE(picture);
@@ -67,7 +71,8 @@ TEST(BitmapToRegion, MatchesThePerPixelMethodOnABusyPicture) {
 
 TEST(BitmapToRegion, CutsHolesAndKeepsRunsToTheEdge) {
   // A dark frame with a white pixel in its middle and a white corner.
-  UniqueBitmap picture = MakePicture(5, 3, [](int x, int y) { return (x == 0 && y == 0) || (x == 2 && y == 1) ? kWhite : RGB(0, 0, 0); });
+  UniqueBitmap picture =
+      MakePicture(5, 3, [](int x, int y) { return (x == 0 && y == 0) || (x == 2 && y == 1) ? kWhite : RGB(0, 0, 0); });
   UniqueRegion shape = BitmapToRegion(picture.get());
   ASSERT_TRUE(shape);
   EXPECT_FALSE(PtInRegion(shape.get(), 0, 0));

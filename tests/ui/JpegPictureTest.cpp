@@ -1,12 +1,11 @@
 #include <gtest/gtest.h>
+#include <jpeglib.h>
 #include <windows.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <random>
 #include <vector>
-
-#include <jpeglib.h>
 
 #include "JpegPicture.h"
 

@@ -3,10 +3,13 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <chrono>
 #include <string>
 #include <vector>
 
 #include "Application.h"
+#include "CommandLine.h"
+#include "ConverterCommand.h"
 #include "FlatButton.h"
 #include "FlatEdit.h"
 #include "FlatRadioButton.h"
@@ -403,6 +406,102 @@ TEST(MainWindowScaling, At96DpiTheFontIsEightPoints) {
   TForm1& form = app.CreateForm<TForm1>();
   ASSERT_TRUE(form.built());
   EXPECT_EQ(FontHeight(form.FlatEdit1->font()), -11);
+}
+
+// What Convert sent, split back as the converter splits it: the source and
+// the target of the fields, unchanged, and nothing else.
+void ExpectTheFieldsReachTheConverter(const RecordingRequests& recorded, const std::string& source,
+                                      const std::string& target) {
+  ASSERT_EQ(recorded.shell.size(), 1u);
+  ASSERT_TRUE(recorded.shell[0].parameters.has_value());
+  const std::vector<std::string> words = SplitArguments(Utf8FromWide(*recorded.shell[0].parameters));
+  EXPECT_EQ(words, (std::vector<std::string>{"amr2wav", source, target}));
+}
+
+// Far beyond any name the file system takes: the field keeps what the edit
+// control accepts and the target follows by the rules on every change,
+// without a hang. A request longer than the system's command line is
+// refused with a message (a shell may cut it, to another target name); one
+// within it goes out whole.
+TEST_F(MainWindow, AVeryLongSourceNameNeitherHangsNorBreaksTheRules) {
+  const HWND edit = form->FlatEdit1->hwnd;
+  const auto start = std::chrono::steady_clock::now();
+  // Set at once, as a program or the dialog would.
+  SetWindowTextW(edit, (std::wstring(31996, L'я') + L".amr").c_str());
+  EXPECT_EQ(SourceText().size(), 31996u * 2 + 4);
+  EXPECT_EQ(TargetText(), TargetNameFor(SourceText(), ConversionDirection::AmrToWav));
+  // Typed: piece by piece, each a change, then a few keys at both ends.
+  SetWindowTextW(edit, L"");
+  const std::wstring piece(1000, L'ж');
+  for (int i = 0; i < 32; ++i) SendMessageW(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(piece.c_str()));
+  SendMessageW(edit, WM_KEYDOWN, VK_HOME, 0);
+  Type("FlatEdit1", L"\b\b.x");
+  SendMessageW(edit, WM_KEYDOWN, VK_END, 0);
+  Type("FlatEdit1", L"\b\b\b.amr");
+  EXPECT_GT(SourceText().size(), 2u * 29000);
+  EXPECT_EQ(TargetText(), TargetNameFor(SourceText(), ConversionDirection::AmrToWav));
+  ClickWithMouse("FlatButton1");
+  const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  EXPECT_LT(seconds, 30.0);
+  EXPECT_TRUE(recorded.shell.empty());
+  ASSERT_EQ(recorded.messages.size(), 1u);
+  EXPECT_EQ(recorded.messages[0].text, L"Слишком длинное имя файла");
+  EXPECT_EQ(recorded.messages[0].caption, W(app.title));
+
+  SetWindowTextW(edit, (std::wstring(16000, L'ж') + L".amr").c_str());
+  ClickWithMouse("FlatButton1");
+  ExpectTheFieldsReachTheConverter(recorded, SourceText(), TargetText());
+  EXPECT_EQ(recorded.messages.size(), 1u);
+}
+
+bool PutOnClipboard(HWND owner, const std::wstring& text) {
+  if (!OpenClipboard(owner)) return false;
+  EmptyClipboard();
+  const size_t bytes = (text.size() + 1) * sizeof(wchar_t);
+  const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
+  bool put = false;
+  if (memory) {
+    memcpy(GlobalLock(memory), text.c_str(), bytes);
+    GlobalUnlock(memory);
+    put = SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
+    if (!put) GlobalFree(memory);  // the clipboard owns it only once taken
+  }
+  CloseClipboard();
+  return put;
+}
+
+std::wstring Repeat(const std::wstring& piece, int times) {
+  std::wstring text;
+  for (int i = 0; i < times; ++i) text += piece;
+  return text;
+}
+
+TEST_F(MainWindow, PastedUnicodeKeepsTheRulesAndReachesTheConverterWhole) {
+  const std::wstring pasted[] = {
+      L"\U0001F3A4 запись \U0001F600.amr",    // astral: surrogate pairs
+      L"e\u0301\u0308 cafe\u0301.amr",        // combining marks
+      L"\u202Eקלטה \u05D0\u202C.amr",         // right-to-left, with an override
+      L"تسجيل صوتي.amr",                      // Arabic with a blank
+      L"a\tb\"c.amr",                         // a tab and a quote: quoted, escaped
+      L"first line\r\nsecond line.amr",       // a line break in a one-line field
+      L"half \xD83D pair.amr",                // a lone surrogate, as broken programs copy
+      Repeat(L"\U0001F600", 4000) + L".amr",  // 8000 UTF-16 units of emoji
+  };
+  for (const std::wstring& text : pasted) {
+    SCOPED_TRACE(Utf8FromWide(text).substr(0, 60));
+    recorded.shell.clear();
+    SetWindowTextW(form->FlatEdit1->hwnd, L"");
+    ASSERT_TRUE(PutOnClipboard(form->hwnd, text));
+    SendMessageW(form->FlatEdit1->hwnd, WM_PASTE, 0, 0);
+    const std::string source = SourceText();
+    // The field may stop at the line break, but takes nothing of its own.
+    EXPECT_FALSE(source.empty());
+    EXPECT_EQ(Utf8FromWide(text).rfind(source, 0), 0u) << source;
+    EXPECT_EQ(TargetText(), TargetNameFor(source, ConversionDirection::AmrToWav));
+    ClickWithMouse("FlatButton1");
+    ExpectTheFieldsReachTheConverter(recorded, source, TargetText());
+  }
+  EXPECT_TRUE(recorded.messages.empty());
 }
 
 }  // namespace

@@ -8,7 +8,9 @@ into the real program under Wine on a virtual desktop of its own.
    program has a blank and Cyrillic letters too, and the program is started
    from another folder. Pictures of the window, and of it with its menu open.
 2. Beside the real converter.exe (when given): AMR -> WAV and WAV -> AMR,
-   checking that valid files appear.
+   checking that valid files appear. The program is started from a folder
+   that holds a planted converter.exe (the recording stand-in): it must
+   never run; the real one in the program's folder must.
 
 Uses WINEPREFIX and DISPLAY when set; otherwise makes its own and stops
 exactly what it started. Every wait is bounded.
@@ -114,9 +116,9 @@ class Session:
 
 
 class MainWindow:
-    def __init__(self, session, locator, folder, program):
+    def __init__(self, session, locator, folder, program, cwd=None):
         self.session, self.locator, self.folder = session, locator, folder
-        self.process = session.wine_in_desktop(windows_path(program), cwd=session.out)
+        self.process = session.wine_in_desktop(windows_path(program), cwd=cwd or session.out)
         self.place = None
 
     def ask(self, question):
@@ -275,8 +277,16 @@ def with_real_converter(session, args):
                    check=True, timeout=60)
     for name in ("voice.amr", "запись.amr", "my voice.amr"):
         subprocess.run(["sox", tone, "-t", "amr-nb", os.path.join(folder, name)], check=True, timeout=60)
+    # The current folder of the program holds a planted converter.exe and
+    # the same sound files, as a downloads folder might.
+    planted = os.path.join(session.out, "planted")
+    shutil.rmtree(planted, ignore_errors=True)
+    os.makedirs(planted)
+    shutil.copy(args.recorder, os.path.join(planted, "converter.exe"))
+    for name in ("voice.amr", "tone.wav"):
+        shutil.copy(os.path.join(folder, name), planted)
 
-    window = MainWindow(session, args.locator, folder, program)
+    window = MainWindow(session, args.locator, folder, program, cwd=planted)
     if not window.wait_shown():
         check("the main window appears beside the real converter", False)
         return
@@ -293,6 +303,10 @@ def with_real_converter(session, args):
     wait_for(lambda: stable(path), 60)
     check("tone.wav becomes a valid tone.amr", valid_amr(path))
     window.close()
+    check("the planted converter.exe in the current folder never ran",
+          not os.path.exists(os.path.join(planted, "received.txt")))
+    check("nothing was converted in the current folder",
+          sorted(os.listdir(planted)) == ["converter.exe", "tone.wav", "voice.amr"], repr(os.listdir(planted)))
 
 
 def main():

@@ -22,16 +22,21 @@ std::wstring Caption(HWND hwnd) {
   return text;
 }
 
-bool InShape(HWND hwnd, POINT screen) {
-  RECT box;
-  GetWindowRect(hwnd, &box);
-  if (!PtInRect(&box, screen)) return false;
-  HRGN shape = CreateRectRgn(0, 0, 0, 0);
-  const int kind = GetWindowRgn(hwnd, shape);
-  const bool inside = kind == ERROR || PtInRegion(shape, screen.x - box.left, screen.y - box.top);
-  DeleteObject(shape);
-  return inside;
-}
+// A window's box and shape on the screen, read once per question.
+struct Shape {
+  explicit Shape(HWND hwnd) : region(CreateRectRgn(0, 0, 0, 0)) {
+    GetWindowRect(hwnd, &box);
+    if (GetWindowRgn(hwnd, region) == ERROR) SetRectRgn(region, 0, 0, box.right - box.left, box.bottom - box.top);
+  }
+  ~Shape() { DeleteObject(region); }
+  Shape(const Shape&) = delete;
+  Shape& operator=(const Shape&) = delete;
+  bool Contains(POINT screen) const {
+    return PtInRect(&box, screen) && PtInRegion(region, screen.x - box.left, screen.y - box.top);
+  }
+  RECT box{};
+  HRGN region;
+};
 
 // A point whose whole 7 x 7 neighbourhood satisfies test.
 template <typename Test>
@@ -50,8 +55,8 @@ bool FindPoint(const RECT& box, Test test, POINT& found) {
   return false;
 }
 
-bool IsBare(HWND hwnd, POINT screen) {
-  if (!InShape(hwnd, screen)) return false;
+bool IsBare(HWND hwnd, const Shape& shape, POINT screen) {
+  if (!shape.Contains(screen)) return false;
   POINT client = screen;
   ScreenToClient(hwnd, &client);
   return ChildWindowFromPointEx(hwnd, client, CWP_SKIPINVISIBLE) == hwnd;
@@ -88,9 +93,14 @@ int wmain(int argc, wchar_t** argv) {
       std::fprintf(out, "%s\n", utf8);
     } else if (question == L"bare" && i + 1 < argc) {
       HWND hwnd = FindWindowW(nullptr, argv[++i]);
-      RECT box{};
       POINT p;
-      if (hwnd && GetWindowRect(hwnd, &box) && FindPoint(box, [&](POINT q) { return IsBare(hwnd, q); }, p))
+      bool found = false;
+      if (hwnd) {
+        const Shape shape(hwnd);
+        found = FindPoint(
+            shape.box, [&](POINT q) { return IsBare(hwnd, shape, q); }, p);
+      }
+      if (found)
         std::fprintf(out, "%ld %ld\n", p.x, p.y);
       else
         std::fprintf(out, "none\n");
@@ -98,11 +108,16 @@ int wmain(int argc, wchar_t** argv) {
       HWND hwnd = FindWindowW(nullptr, argv[i + 1]);
       HWND other = FindWindowW(nullptr, argv[i + 2]);
       i += 2;
-      RECT box{}, otherBox{}, both{};
       POINT p;
-      if (hwnd && other && GetWindowRect(hwnd, &box) && GetWindowRect(other, &otherBox) &&
-          IntersectRect(&both, &box, &otherBox) &&
-          FindPoint(both, [&](POINT q) { return !InShape(hwnd, q); }, p))
+      bool found = false;
+      RECT otherBox{}, both{};
+      if (hwnd && other && GetWindowRect(other, &otherBox)) {
+        const Shape shape(hwnd);
+        found =
+            IntersectRect(&both, &shape.box, &otherBox) && FindPoint(
+                                                               both, [&](POINT q) { return !shape.Contains(q); }, p);
+      }
+      if (found)
         std::fprintf(out, "%ld %ld\n", p.x, p.y);
       else
         std::fprintf(out, "none\n");

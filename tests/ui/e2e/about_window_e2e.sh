@@ -11,18 +11,21 @@ set -uo pipefail
 program=$1 probe=$2 out=$3
 mkdir -p "$out"
 out=$(cd "$out" && pwd)
-here=$(cd "$(dirname "$0")" && pwd)
 
 export WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 export WINEPREFIX=${WINEPREFIX:-$out/wine}
 main_caption='Converter AMR<->WAV'
 about_caption='About'
-desktop=about-e2e
+desktop=about-e2e-$$  # a fresh desktop each run: nothing left from an earlier one
 
-xvfb_pid='' own_wineserver=''
+xvfb_pid='' own_wineserver='' launched=''
 stop() {
-  # The program, if still there, by its own process id (the probe looks it up).
-  ask_quiet kill "$main_caption" >/dev/null 2>&1 || true
+  # The program, if still there, by its own process id (the probe looks it
+  # up by its window, or we by the processes that came with our start).
+  if [ -n "$launched" ]; then
+    ask_quiet kill "$main_caption" >/dev/null 2>&1
+    end_started_programs
+  fi
   [ -n "$own_wineserver" ] && { wineserver -k 2>/dev/null; wineserver -w 2>/dev/null; }
   [ -n "$xvfb_pid" ] && { kill "$xvfb_pid" 2>/dev/null; wait "$xvfb_pid" 2>/dev/null; }
 }
@@ -50,8 +53,13 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
   mkdir -p "$WINEPREFIX"
   wineboot --init >/dev/null 2>&1
 fi
-# Keep a wineserver for the prefix while we work; stop it only if it is ours.
-if [ "$WINEPREFIX" = "$out/wine" ]; then own_wineserver=1; wineserver -p; fi
+# Our own prefix gets a wineserver that stays while we work (so that each
+# start is quick), once wineboot's own has gone; we stop it at the end.
+if [ "$WINEPREFIX" = "$out/wine" ]; then
+  wineserver -w
+  own_wineserver=1
+  wineserver -p
+fi
 
 # ask QUESTION...: the probe's answers, one a line. The probe runs inside
 # the desktop, where the windows are, and writes its answers to a file.
@@ -59,26 +67,26 @@ answer="$out/probe-answer.txt"
 ask_quiet() {
   rm -f "$answer"
   wine explorer /desktop="$desktop" "$probe" "$(winepath -w "$answer")" "$@" </dev/null >/dev/null 2>&1
-  for _ in $(seq 100); do [ -f "$answer" ] && break; sleep 0.1; done
+  for _ in $(seq 50); do [ -f "$answer" ] && break; sleep 0.1; done
   [ -f "$answer" ] && tr -d '\r' <"$answer"  # written in text mode
 }
 ask() { ask_quiet "$@" || { echo "the probe did not answer: $*" >&2; return 1; }; }
 
 # wait_for CAPTION VISIBLE: until the window's visibility is VISIBLE (1, 0,
-# or "none" for gone); prints its rect.
+# or "none" for gone), for 30 seconds at most; prints its rect.
 wait_for() {
-  local reply
-  for _ in $(seq 60); do
-    reply=$(ask rect "$1")
+  local reply='' deadline=$((SECONDS + 30))
+  while ((SECONDS < deadline)); do
+    reply=$(ask_quiet rect "$1")
     if [ "$2" = none ]; then
       [ "$reply" = none ] && return 0
-    elif [ "$reply" != none ] && [ "${reply##* }" = "$2" ]; then
+    elif [ -n "$reply" ] && [ "$reply" != none ] && [ "${reply##* }" = "$2" ]; then
       echo "$reply"
       return 0
     fi
     sleep 0.5
   done
-  echo "$reply"
+  echo "${reply:-no answer}"
   return 1
 }
 
@@ -95,9 +103,31 @@ open_about() {
   xdotool key F10 sleep 0.3 key Right sleep 0.3 key Down sleep 0.3 key Return sleep 0.5
 }
 
-wine explorer /desktop="$desktop",1024x768 "$program" </dev/null >/dev/null 2>&1 &
-
-main_rect=$(wait_for "$main_caption" 1) || { echo "the main window did not appear: $main_rect" >&2; exit 1; }
+# The program on a desktop of its own. Now and then Wine loses a desktop
+# being made (the window never shows); then we end the program we started
+# and try once more on a new desktop.
+ours_before=$(pgrep -f -- "$program" | tr '\n' ' ')
+launched=1
+start_program() { wine explorer /desktop="$desktop",1024x768 "$program" </dev/null >/dev/null 2>&1 & }
+end_started_programs() {
+  local pid
+  for pid in $(pgrep -f -- "$program"); do
+    [[ " $ours_before " == *" $pid "* ]] || kill "$pid" 2>/dev/null
+  done
+}
+start_program
+if ! main_rect=$(wait_for "$main_caption" 1); then
+  echo "the main window did not appear ($main_rect); starting the program again" >&2
+  end_started_programs
+  desktop=$desktop-again
+  start_program
+  main_rect=$(wait_for "$main_caption" 1) || {
+    import -window root "$out/no-main-window.png"
+    echo "the main window did not appear: $main_rect (screen: $out/no-main-window.png)" >&2
+    end_started_programs
+    exit 1
+  }
+fi
 check "the about window is created hidden" test "$(ask rect "$about_caption" | awk '{print $5}')" = 0
 
 open_about
