@@ -12,6 +12,9 @@ wine_prefix_init() {
   # Persistent until `wineserver -k` in session_stop.
   wineserver -p
   wine_started=1
+  # The first program of a session starts Wine's background services, which
+  # inherit its output; started here, they hold no pipe a test runner reads.
+  timeout 120 wine cmd.exe /c exit >/dev/null 2>&1 </dev/null || true
 }
 
 xvfb_start() {
