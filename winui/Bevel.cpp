@@ -15,15 +15,18 @@ void Bevel::PaintParentBehind(HDC dc) {
 }
 
 LRESULT Bevel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_ERASEBKGND) return 1;
-  if (message != WM_PAINT) return Control::HandleMessage(message, wParam, lParam);
-  PaintScope paint(hwnd);
+  LRESULT result = 0;
+  if (HandlePaintMessage(message, result)) return result;
+  return Control::HandleMessage(message, wParam, lParam);
+}
+
+void Bevel::Paint(HDC dc) {
   RECT r;
   GetClientRect(hwnd, &r);
   if (record().flags & flags::Transparent) {
-    PaintParentBehind(paint.dc);
+    PaintParentBehind(dc);
   } else {
-    FillSolid(paint.dc, r, BackgroundColour());
+    FillSolid(dc, r, BackgroundColour());
   }
   const bool lowered = record().bevelStyle == BevelStyle::Lowered;
   const COLORREF shadow = GetSysColor(COLOR_BTNSHADOW), light = GetSysColor(COLOR_BTNHIGHLIGHT);
@@ -31,21 +34,20 @@ LRESULT Bevel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (record().bevelShape) {
     case BevelShape::Box:
       if (r.bottom - r.top < 2) {
-        FillSolid(paint.dc, r, shadow);  // too thin for two edges: one visible rule
+        FillSolid(dc, r, shadow);  // too thin for two edges: one visible rule
       } else {
-        Frame3D(paint.dc, r, first, second);
+        Frame3D(dc, r, first, second);
       }
       break;
     case BevelShape::TopLine:
-      FillSolid(paint.dc, {r.left, r.top, r.right, r.top + 1}, first);
-      FillSolid(paint.dc, {r.left, r.top + 1, r.right, r.top + 2}, second);
+      FillSolid(dc, {r.left, r.top, r.right, r.top + 1}, first);
+      FillSolid(dc, {r.left, r.top + 1, r.right, r.top + 2}, second);
       break;
     case BevelShape::BottomLine:
-      FillSolid(paint.dc, {r.left, r.bottom - 2, r.right, r.bottom - 1}, first);
-      FillSolid(paint.dc, {r.left, r.bottom - 1, r.right, r.bottom}, second);
+      FillSolid(dc, {r.left, r.bottom - 2, r.right, r.bottom - 1}, first);
+      FillSolid(dc, {r.left, r.bottom - 1, r.right, r.bottom}, second);
       break;
   }
-  return 0;
 }
 
 }  // namespace winui

@@ -16,6 +16,7 @@ class Bevel : public Control {
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
+  void Paint(HDC dc) override;
   void PaintParentBehind(HDC dc);
 };
 

@@ -72,12 +72,14 @@ RECT Control::ScaledPlace() const {
           Scale(record_.top + record_.height)};
 }
 
-std::string Control::Text() const {
+std::wstring Control::WideText() const {
   if (!hwnd) return {};
   std::wstring text(static_cast<size_t>(GetWindowTextLengthW(hwnd)) + 1, L'\0');
   text.resize(static_cast<size_t>(GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()))));
-  return Utf8FromWide(text);
+  return text;
 }
+
+std::string Control::Text() const { return Utf8FromWide(WideText()); }
 
 void Control::SetText(std::string_view text) {
   SetWindowTextW(hwnd, WideFromUtf8(text).c_str());
@@ -106,6 +108,19 @@ LRESULT Control::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     return TRUE;
   }
   return Default(message, wParam, lParam);
+}
+
+bool Control::RepaintOnStateChange(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  switch (message) {
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+    case WM_ENABLE:
+    case WM_SETTEXT:
+      result = Default(message, wParam, lParam);
+      InvalidateRect(hwnd, nullptr, FALSE);
+      return true;
+  }
+  return false;
 }
 
 void Control::OnDestroyed(HWND was) { Registry().erase(was); }

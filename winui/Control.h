@@ -65,6 +65,10 @@ class Control : public Window, public Component {
   virtual const wchar_t* ClassName() const = 0;
   virtual bool IsTabStop() const { return record_.tabOrder >= 0; }
   RECT ScaledPlace() const;
+  std::wstring WideText() const;
+  // For controls whose painting shows focus, enabled state and text: passes
+  // such a change on, then repaints. True when the message was one of them.
+  bool RepaintOnStateChange(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
   void FireClick() {
     if (onClick) onClick(*this);
   }

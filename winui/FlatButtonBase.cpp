@@ -40,11 +40,7 @@ void FlatButtonBase::Paint(HDC dc) {
   }
 
   // Glyph and caption as one block, centred; pressed moves it by a pixel.
-  const std::wstring caption = [this] {
-    std::wstring t(static_cast<size_t>(GetWindowTextLengthW(hwnd)) + 1, L'\0');
-    t.resize(static_cast<size_t>(GetWindowTextW(hwnd, t.data(), static_cast<int>(t.size()))));
-    return t;
-  }();
+  const std::wstring caption = WideText();
   SelectObjectScope font(dc, this->font());
   SIZE text{};
   if (!caption.empty()) GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &text);
@@ -69,14 +65,9 @@ void FlatButtonBase::Paint(HDC dc) {
 }
 
 LRESULT FlatButtonBase::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  LRESULT result = 0;
+  if (HandlePaintMessage(message, result) || RepaintOnStateChange(message, wParam, lParam, result)) return result;
   switch (message) {
-    case WM_ERASEBKGND:
-      return 1;
-    case WM_PAINT: {
-      PaintScope paint(hwnd);
-      Paint(paint.dc);
-      return 0;
-    }
     case WM_MOUSEMOVE: {
       RECT r;
       GetClientRect(hwnd, &r);
@@ -111,14 +102,6 @@ LRESULT FlatButtonBase::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
     case WM_KEYUP:
       if (takesFocus_ && wParam == VK_SPACE) FireClick();
       return 0;
-    case WM_SETFOCUS:
-    case WM_KILLFOCUS:
-    case WM_ENABLE:
-    case WM_SETTEXT: {
-      const LRESULT result = Default(message, wParam, lParam);
-      InvalidateRect(hwnd, nullptr, FALSE);
-      return result;
-    }
   }
   return Control::HandleMessage(message, wParam, lParam);
 }

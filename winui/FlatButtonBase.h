@@ -21,7 +21,7 @@ class FlatButtonBase : public Control {
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
-  void Paint(HDC dc);
+  void Paint(HDC dc) override;
   void SetHot(bool hot);
   bool takesFocus_;
   bool hot_ = false;

@@ -61,8 +61,7 @@ void FlatRadioButton::Paint(HDC dc) {
       Ellipse(dc, inset, top + inset, size - inset + 1, top + size - inset + 1);
     }
   }
-  std::wstring caption(static_cast<size_t>(GetWindowTextLengthW(hwnd)) + 1, L'\0');
-  caption.resize(static_cast<size_t>(GetWindowTextW(hwnd, caption.data(), static_cast<int>(caption.size()))));
+  const std::wstring caption = WideText();
   SelectObjectScope font(dc, this->font());
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, enabled ? TextColour() : GetSysColor(COLOR_GRAYTEXT));
@@ -80,14 +79,9 @@ void FlatRadioButton::Paint(HDC dc) {
 }
 
 LRESULT FlatRadioButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  LRESULT result = 0;
+  if (HandlePaintMessage(message, result) || RepaintOnStateChange(message, wParam, lParam, result)) return result;
   switch (message) {
-    case WM_ERASEBKGND:
-      return 1;
-    case WM_PAINT: {
-      PaintScope paint(hwnd);
-      Paint(paint.dc);
-      return 0;
-    }
     case WM_LBUTTONDOWN:
       SetFocus(hwnd);
       return 0;
@@ -125,14 +119,6 @@ LRESULT FlatRadioButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lPara
         return 0;
       }
       break;
-    case WM_SETFOCUS:
-    case WM_KILLFOCUS:
-    case WM_ENABLE:
-    case WM_SETTEXT: {
-      const LRESULT result = Default(message, wParam, lParam);
-      InvalidateRect(hwnd, nullptr, FALSE);
-      return result;
-    }
   }
   return Control::HandleMessage(message, wParam, lParam);
 }

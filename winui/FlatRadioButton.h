@@ -21,7 +21,7 @@ class FlatRadioButton : public Control {
 
  private:
   void SetChecked(bool checked);
-  void Paint(HDC dc);
+  void Paint(HDC dc) override;
   FlatRadioButton* Sibling(bool next) const;
   bool checked_ = false;
   bool hot_ = false;

@@ -118,7 +118,22 @@ void HintWindow::OnTimer(UINT_PTR id) {
   if (!stillOver || GetTickCount() - shownAt_ >= kHideMs) Hide();
 }
 
+void HintWindow::Paint(HDC dc) {
+  RECT r;
+  GetClientRect(hwnd, &r);
+  FillSolid(dc, r, GetSysColor(COLOR_INFOBK));
+  FrameSolid(dc, r, GetSysColor(COLOR_WINDOWFRAME));
+  const int pad = ScaleForDpi(3, madeDpi_ ? madeDpi_ : kDesignDpi);
+  InflateRect(&r, -pad, -pad);
+  SelectObjectScope font(dc, madeFont_.get());
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, GetSysColor(COLOR_INFOTEXT));
+  DrawTextW(dc, text_.c_str(), static_cast<int>(text_.size()), &r, DT_WORDBREAK | DT_NOPREFIX);
+}
+
 LRESULT HintWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  LRESULT result = 0;
+  if (HandlePaintMessage(message, result)) return result;
   switch (message) {
     case WM_TIMER:
       OnTimer(wParam);
@@ -127,22 +142,6 @@ LRESULT HintWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return HTTRANSPARENT;
     case WM_MOUSEACTIVATE:
       return MA_NOACTIVATE;
-    case WM_ERASEBKGND:
-      return 1;
-    case WM_PAINT: {
-      PaintScope paint(hwnd);
-      RECT r;
-      GetClientRect(hwnd, &r);
-      FillSolid(paint.dc, r, GetSysColor(COLOR_INFOBK));
-      FrameSolid(paint.dc, r, GetSysColor(COLOR_WINDOWFRAME));
-      const int pad = ScaleForDpi(3, madeDpi_ ? madeDpi_ : kDesignDpi);
-      InflateRect(&r, -pad, -pad);
-      SelectObjectScope font(paint.dc, madeFont_.get());
-      SetBkMode(paint.dc, TRANSPARENT);
-      SetTextColor(paint.dc, GetSysColor(COLOR_INFOTEXT));
-      DrawTextW(paint.dc, text_.c_str(), static_cast<int>(text_.size()), &r, DT_WORDBREAK | DT_NOPREFIX);
-      return 0;
-    }
   }
   return Window::HandleMessage(message, wParam, lParam);
 }

@@ -33,6 +33,7 @@ class HintWindow : public Window {
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
+  void Paint(HDC dc) override;
   bool EnsureWindow();
   static Control* HintedControlAt(POINT screen);
   void OnTimer(UINT_PTR id);

@@ -35,19 +35,16 @@ bool Image::CreateWindowFor(CreateArgs args) {
   return CreateOwnClass(args);
 }
 
+void Image::Paint(HDC dc) {
+  RECT client;
+  GetClientRect(hwnd, &client);
+  FillSolid(dc, client, BackgroundColour());
+  DrawPicture(dc, picture_.get(), 0, 0, client);
+}
+
 LRESULT Image::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case WM_ERASEBKGND:
-      return 1;
-    case WM_PAINT: {
-      PaintScope paint(hwnd);
-      RECT client;
-      GetClientRect(hwnd, &client);
-      FillSolid(paint.dc, client, BackgroundColour());
-      DrawPicture(paint.dc, picture_.get(), 0, 0, client);
-      return 0;
-    }
-  }
+  LRESULT result = 0;
+  if (HandlePaintMessage(message, result)) return result;
   return Control::HandleMessage(message, wParam, lParam);
 }
 

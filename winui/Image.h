@@ -22,6 +22,7 @@ class Image : public Control {
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
+  void Paint(HDC dc) override;
   UniqueBitmap picture_;
 };
 

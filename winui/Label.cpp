@@ -14,8 +14,7 @@ void Label::SetTextColour(COLORREF colour) {
 COLORREF Label::CurrentTextColour() const { return hasOwnColour_ ? ownColour_ : TextColour(); }
 
 void Label::GrowToText() {
-  std::wstring text(static_cast<size_t>(GetWindowTextLengthW(hwnd)) + 1, L'\0');
-  text.resize(static_cast<size_t>(GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()))));
+  const std::wstring text = WideText();
   WindowDc dc(hwnd);
   SelectObjectScope select(dc.dc, font());
   RECT measured{};
@@ -29,30 +28,24 @@ void Label::GrowToText() {
   }
 }
 
+void Label::Paint(HDC dc) {
+  RECT client;
+  GetClientRect(hwnd, &client);
+  FillSolid(dc, client, BackgroundColour());
+  SelectObjectScope font(dc, this->font());
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, IsWindowEnabled(hwnd) ? CurrentTextColour() : GetSysColor(COLOR_GRAYTEXT));
+  const std::wstring text = WideText();
+  DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &client, DT_LEFT | DT_TOP | DT_NOPREFIX | DT_SINGLELINE);
+}
+
 LRESULT Label::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  LRESULT result = 0;
+  if (HandlePaintMessage(message, result)) return result;
   switch (message) {
-    case WM_ERASEBKGND:
-      return 1;
-    case WM_PAINT: {
-      PaintScope paint(hwnd);
-      RECT client;
-      GetClientRect(hwnd, &client);
-      FillSolid(paint.dc, client, BackgroundColour());
-      SelectObjectScope font(paint.dc, this->font());
-      SetBkMode(paint.dc, TRANSPARENT);
-      SetTextColor(paint.dc, IsWindowEnabled(hwnd) ? CurrentTextColour() : GetSysColor(COLOR_GRAYTEXT));
-      const std::wstring text = [this] {
-        std::wstring t(static_cast<size_t>(GetWindowTextLengthW(hwnd)) + 1, L'\0');
-        t.resize(static_cast<size_t>(GetWindowTextW(hwnd, t.data(), static_cast<int>(t.size()))));
-        return t;
-      }();
-      DrawTextW(paint.dc, text.c_str(), static_cast<int>(text.size()), &client,
-                DT_LEFT | DT_TOP | DT_NOPREFIX | DT_SINGLELINE);
-      return 0;
-    }
     case WM_SETTEXT:
     case WM_SETFONT: {
-      const LRESULT result = Default(message, wParam, lParam);
+      result = Default(message, wParam, lParam);
       GrowToText();
       InvalidateRect(hwnd, nullptr, TRUE);
       return result;

@@ -21,6 +21,7 @@ class Label : public Control {
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
+  void Paint(HDC dc) override;
   void GrowToText();
   bool hasOwnColour_ = false;
   COLORREF ownColour_ = 0;

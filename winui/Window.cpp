@@ -4,6 +4,8 @@
 
 #include <set>
 
+#include "Gdi.h"
+
 namespace winui {
 
 // One subclass of ours per window.
@@ -56,6 +58,18 @@ bool Window::CreateSystemClass(const CreateArgs& args) {
 }
 
 LRESULT Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) { return Default(message, wParam, lParam); }
+
+bool Window::HandlePaintMessage(UINT message, LRESULT& result) {
+  if (message == WM_ERASEBKGND) {
+    result = 1;
+    return true;
+  }
+  if (message != WM_PAINT) return false;
+  PaintScope paint(hwnd);
+  Paint(paint.dc);
+  result = 0;
+  return true;
+}
 
 LRESULT Window::Default(UINT message, WPARAM wParam, LPARAM lParam) {
   return subclassed_ ? DefSubclassProc(hwnd, message, wParam, lParam) : DefWindowProcW(hwnd, message, wParam, lParam);

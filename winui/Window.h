@@ -39,6 +39,11 @@ class Window {
 
   virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT Default(UINT message, WPARAM wParam, LPARAM lParam);
+  // For windows that paint every pixel themselves: called first in
+  // HandleMessage, it skips the erase (no flicker) and sends WM_PAINT to
+  // Paint. True when the message was one of those two.
+  bool HandlePaintMessage(UINT message, LRESULT& result);
+  virtual void Paint(HDC /*dc*/) {}
   // The window is gone; hwnd is already cleared.
   virtual void OnDestroyed(HWND /*was*/) {}
 

@@ -21,8 +21,7 @@ void XPGroupBox::Paint(HDC dc) {
   RECT r;
   GetClientRect(hwnd, &r);
   FillSolid(dc, r, BackgroundColour());
-  std::wstring caption(static_cast<size_t>(GetWindowTextLengthW(hwnd)) + 1, L'\0');
-  caption.resize(static_cast<size_t>(GetWindowTextW(hwnd, caption.data(), static_cast<int>(caption.size()))));
+  const std::wstring caption = WideText();
   SelectObjectScope font(dc, this->font());
   SIZE text{};
   GetTextExtentPoint32W(dc, caption.empty() ? L" " : caption.c_str(),
@@ -44,16 +43,7 @@ void XPGroupBox::Paint(HDC dc) {
 
 LRESULT XPGroupBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   LRESULT result = 0;
-  if (Form::ReflectToControl(message, wParam, lParam, result)) return result;
-  switch (message) {
-    case WM_ERASEBKGND:
-      return 1;
-    case WM_PAINT: {
-      PaintScope paint(hwnd);
-      Paint(paint.dc);
-      return 0;
-    }
-  }
+  if (Form::ReflectToControl(message, wParam, lParam, result) || HandlePaintMessage(message, result)) return result;
   return Control::HandleMessage(message, wParam, lParam);
 }
 
