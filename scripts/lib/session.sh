@@ -7,7 +7,7 @@ wine_prefix_init() {
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     echo "== making the Wine prefix $WINEPREFIX" >&2
     mkdir -p "$WINEPREFIX"
-    wineboot --init >/dev/null 2>&1
+    wineboot --init >/dev/null 2>&1 || true
   fi
   # Persistent until `wineserver -k` in session_stop.
   wineserver -p
