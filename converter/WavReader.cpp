@@ -5,6 +5,10 @@
 #include "ConversionFailure.h"
 #include "FormatSniffer.h"
 
+// No speech survives below this rate, and upsampling from it would turn a
+// few kilobytes into hours of sound.
+constexpr int kLowestRate = 1000;
+
 namespace {
 
 // libsndfile is C: a failure of our source must not unwind through it, so
@@ -88,7 +92,7 @@ WavReader::WavReader(ByteSource& source, std::string sourceName) : source_(sourc
   if (file_ == nullptr) throw ConversionFailure(FailureKind::DamagedWav, sourceName_, sf_strerror(nullptr));
   const int major = info.format & SF_FORMAT_TYPEMASK;
   if ((major != SF_FORMAT_WAV && major != SF_FORMAT_WAVEX && major != SF_FORMAT_RF64) || info.channels < 1 ||
-      info.samplerate < 1) {
+      info.samplerate < kLowestRate) {
     sf_close(file_);
     throw ConversionFailure(FailureKind::DamagedWav, sourceName_);
   }

@@ -108,20 +108,23 @@ TEST(FormatRefusal, AWavWhoseDataChunkClaimsMoreThanThereIsGivesWhatThereIs) {
   EXPECT_EQ(ConvertWavToAmr(source, "voice.wav", sink, WavToAmrOptions{}).frames, 10u);
 }
 
-// The resampler's extremes: a clear answer either way, and for a rate far
-// below 8000 Hz a length that follows the ratio.
+// The resampler's extremes: rates too low to carry speech are refused (a
+// few bytes would become hours of sound), the lowest accepted one gives a
+// length that follows the ratio, very high ones convert or are refused.
 TEST(FormatRefusal, ExtremeSampleRatesConvertOrAreRefusedAsUnsupported) {
-  for (uint32_t rate : {1u, 50u, 2000000u, 0x7FFFFFFFu}) {
+  for (uint32_t rate : {1u, 50u, 999u, 1000u, 2000000u, 0x7FFFFFFFu}) {
     SCOPED_TRACE(rate);
     MemorySource source(Wav(1, 1, rate, 16, 200));
     MemorySink sink;
     try {
       const WavToAmrOutcome outcome = ConvertWavToAmr(source, "voice.wav", sink, WavToAmrOptions{});
-      if (rate == 50) {
-        EXPECT_EQ(outcome.frames, (100u * 160 + 159) / 160);
+      EXPECT_GE(rate, 1000u);
+      if (rate == 1000) {
+        EXPECT_EQ(outcome.frames, (100u * 8 + 159) / 160);  // 200 bytes: 100 samples
       }
     } catch (const ConversionFailure& failure) {
       EXPECT_EQ(failure.kind(), FailureKind::DamagedWav);
+      EXPECT_NE(rate, 1000u);
     }
   }
 }

@@ -78,6 +78,7 @@ def wav_cases():
         ("channels-0", riff([chunk(b"fmt ", fmt_payload(channels=0, block=2)), good]), 1),
         ("channels-65535", riff([chunk(b"fmt ", fmt_payload(channels=65535)), good]), None),
         ("rate-0", riff([chunk(b"fmt ", fmt_payload(rate=0)), good]), 1),
+        ("rate-1", riff([chunk(b"fmt ", fmt_payload(rate=1, channels=2, block=4)), good]), 1),
         ("rate-4294967295", riff([chunk(b"fmt ", fmt_payload(rate=0xFFFFFFFF)), good]), None),
         ("bits-0", riff([chunk(b"fmt ", fmt_payload(bits=0, block=2)), good]), 1),
         ("bits-7", riff([chunk(b"fmt ", fmt_payload(bits=7, block=1)), good]), None),
