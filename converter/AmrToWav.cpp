@@ -11,14 +11,7 @@
 namespace {
 
 AmrBand BandOf(ByteSource& source, const std::string& sourceName) {
-  uint8_t head[kSniffSize];
-  size_t got = 0;
-  while (got < sizeof head) {
-    const size_t count = source.Read(head + got, sizeof head - got);
-    if (count == 0) break;
-    got += count;
-  }
-  const FileKind kind = SniffFileKind(head, got);
+  const FileKind kind = SniffFileKind(source);
   switch (kind) {
     case FileKind::AmrNarrow:
       source.Seek(kAmrNarrowMagic.size());

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "AmrStorage.h"
+#include "ByteStreams.h"
 
 namespace {
 
@@ -71,4 +72,15 @@ std::string_view DescribeFileKind(FileKind kind) {
       break;
   }
   return "";
+}
+
+FileKind SniffFileKind(ByteSource& source) {
+  uint8_t head[kSniffSize];
+  size_t got = 0;
+  while (got < sizeof head) {
+    const size_t count = source.Read(head + got, sizeof head - got);
+    if (count == 0) break;
+    got += count;
+  }
+  return SniffFileKind(head, got);
 }

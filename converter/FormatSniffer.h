@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string_view>
 
+class ByteSource;
+
 enum class FileKind {
   Empty,
   AmrNarrow,
@@ -24,6 +26,9 @@ enum class FileKind {
 inline constexpr size_t kSniffSize = 16;
 
 FileKind SniffFileKind(const uint8_t* bytes, size_t size);
+
+// Sniffs the first bytes of source, leaving it positioned after them.
+FileKind SniffFileKind(ByteSource& source);
 
 // Russian, for "the file is ... , not ...".
 std::string_view DescribeFileKind(FileKind kind);

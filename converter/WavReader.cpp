@@ -72,14 +72,7 @@ bool HasShortSamples(int format) {
 }  // namespace
 
 WavReader::WavReader(ByteSource& source, std::string sourceName) : source_(source), sourceName_(std::move(sourceName)) {
-  uint8_t head[kSniffSize];
-  size_t got = 0;
-  while (got < sizeof head) {
-    const size_t count = source_.Read(head + got, sizeof head - got);
-    if (count == 0) break;
-    got += count;
-  }
-  const FileKind kind = SniffFileKind(head, got);
+  const FileKind kind = SniffFileKind(source_);
   if (kind != FileKind::Wav) {
     throw ConversionFailure(FailureKind::NotWav, sourceName_, std::string(DescribeFileKind(kind)));
   }
